@@ -1,0 +1,5 @@
+#include "tools/quorsec-admin/Command.h"
+
+TEIniFile OpenStore(const TCommandLine &Line) {
+  return TEIniFile(DataFilePath(Line.Operands.front()), Line.FileKey);
+}
