@@ -1,0 +1,51 @@
+#pragma once
+// The security rules over an open store: who may manage, who may log on, who may do what, and
+// how a password changes. The component, its dialogs and quorsec-admin all decide through these.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "EIniFile/TEIniFile.h"
+#include "platform/runtime/DateTime.h"
+
+// Names (users, groups, actions) and passwords are limited so that every entry the file ever
+// writes for them fits in one record. Longer ones are refused, never shortened.
+constexpr std::size_t MaxNameLength = 200;
+
+class ENameTooLong : public std::invalid_argument {
+ public:
+  using std::invalid_argument::invalid_argument;
+};
+
+// What names the text in the error ("user name", "password" ...). Throws ENameTooLong.
+void CheckNameLength(const std::string &What, const std::string &Name);
+
+bool IsAdministrator(const TEIniFile &Store, const std::string &UserName);
+
+// In a file without users, writes the administrator "Manager" with an empty password.
+// Returns whether it did; a negative count is a list, though an empty one, and is left alone.
+bool SeedAdministratorIfNoUsers(TEIniFile &Store);
+
+enum class TLogonOutcome { Accepted, NoUsersDefined, UserNotFound, BadDataFile, PasswordIncorrect };
+
+// The text shown for a refusal, with its trailing byte 0xFE; empty for Accepted.
+std::string LogonRefusalMessage(TLogonOutcome Outcome);
+
+struct TLogonResult {
+  TLogonOutcome Outcome = TLogonOutcome::NoUsersDefined;
+  std::int32_t AccessCount = 0;    // including this logon
+  TDateTime PreviousAccess = 0.0;  // this logon's time when there was none before
+};
+
+// Checks the pair and, when it is accepted, records this logon's time and count in the user's
+// section. UserExists answers the master-list lookup; without one it is made in Store.
+TLogonResult CheckLogon(TEIniFile &Store, const std::string &UserName, const std::string &Password,
+                        const std::function<bool(const std::string &)> &UserExists = {});
+
+// The user's own actions, then those of each of the user's groups; exact comparison.
+bool UserMayPerform(const TEIniFile &Store, const std::string &UserName, const std::string &Action);
+
+// Replaces the user's password when OldPassword equals the stored one exactly.
+bool ChangeUserPassword(TEIniFile &Store, const std::string &UserName,
+                        const std::string &OldPassword, const std::string &NewPassword);
