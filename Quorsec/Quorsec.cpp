@@ -1,10 +1,14 @@
 #include "Quorsec/Quorsec.h"
 
 #include "Quorsec/NumberedList.h"
+#include "Quorsec/ShowForm.h"
 #include "Quorsec/SchemaNames.h"
 #include "Quorsec/SecurityRules.h"
 #include "platform/runtime/Paths.h"
+#include "dialogs/Chngpsw/Chngpsw.h"
+#include "dialogs/Lgndlg/Lgndlg.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/Terminate.h"
 #include "platform/ui/Text8.h"
 #include "platform/ui/ToolServices.h"
 
@@ -89,4 +93,23 @@ bool TQuorSecurity::ChangePasswordEx(const std::string &OldPassword,
   const bool Changed = ChangeUserPassword(Store, FUserName, OldPassword, NewPassword);
   Store.Release();
   return Changed;
+}
+
+bool TQuorSecurity::LogOn() {
+  FUserName.clear();
+  FUserPassword.clear();
+  const TShownForm<TfrmLogon> Shown(this, frmLogon);
+  return Shown.Form().LoggedOn;
+}
+
+bool TQuorSecurity::ChangePassword() {
+  if (FUserName.empty()) return false;
+  const TShownForm<TfrmChangePasswd> Shown(this, frmChangePasswd);
+  return Shown.Form().PasswordChanged;
+}
+
+void TQuorSecurity::Loaded() {
+  TComponent::Loaded();
+  if (IsDesigning() || !FAutoIdentify) return;
+  if (!LogOn()) Terminate();
 }

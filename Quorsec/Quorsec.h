@@ -64,6 +64,15 @@ class TQuorSecurity : public TComponent {
   // Changes the logged-on user's own password; throws ENameTooLong for a long new one.
   bool ChangePasswordEx(const std::string &OldPassword, const std::string &NewPassword);
 
+  // Logs nobody on, then asks for a name and a password in the logon dialog until they are
+  // accepted (true) or the user cancels (false).
+  bool LogOn();
+  // The change-password dialog for the logged-on user; false at once when nobody is logged on.
+  bool ChangePassword();
+  // At run time with AutoIdentify set: the logon dialog, and the application ends when nobody
+  // logs on.
+  void Loaded() override;
+
  private:
   bool Listed(const TListKind &Kind, const std::string &Name,
               const std::string &MissingItem) const;

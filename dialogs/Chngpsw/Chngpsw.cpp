@@ -1,0 +1,46 @@
+#include "dialogs/Chngpsw/Chngpsw.h"
+
+#include <QKeyEvent>
+
+#include "Quorsec/Quorsec.h"
+#include "platform/ui/FormSetup.h"
+#include "platform/ui/Glyphs.h"
+#include "platform/ui/HandlerBoundary.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Text8.h"
+
+TfrmChangePasswd *frmChangePasswd = nullptr;
+
+TfrmChangePasswd::TfrmChangePasswd(QWidget *Owner) : QDialog(Owner) {
+  setupUi(this);
+  RemoveBorderIcons(this);
+  FixClientSize(this, 253, 143);
+  btnOk->setIcon(OkGlyph());
+  btnCancel->setIcon(CancelGlyph());
+  connect(btnOk, &QPushButton::clicked, this, [this] { RunHandler([this] { btnOkClick(); }); });
+  connect(btnCancel, &QPushButton::clicked, this,
+          [this] { RunHandler([this] { btnCancelClick(); }); });
+  CentreOnScreen(this);
+}
+
+void TfrmChangePasswd::btnOkClick() {
+  PasswordChanged = false;
+  if (eNewPassword1->text() != eNewPassword2->text()) {
+    ShowMessage("Passwords Do Not Match.");
+    return;
+  }
+  if (!Security->ChangePasswordEx(FromQString(eOldPassword->text()),
+                                  FromQString(eNewPassword1->text()))) {
+    ShowMessage("Password Incorrect\xFE");
+    return;
+  }
+  PasswordChanged = true;
+  accept();
+}
+
+void TfrmChangePasswd::btnCancelClick() {
+  PasswordChanged = false;
+  reject();
+}
+
+void TfrmChangePasswd::keyPressEvent(QKeyEvent *Event) { Event->accept(); }
