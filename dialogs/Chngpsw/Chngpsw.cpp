@@ -13,14 +13,12 @@ TfrmChangePasswd *frmChangePasswd = nullptr;
 
 TfrmChangePasswd::TfrmChangePasswd(QWidget *Owner) : QDialog(Owner) {
   setupUi(this);
-  RemoveBorderIcons(this);
-  FixClientSize(this, 253, 143);
+  PrepareDialog(this, 253, 143, 13);
   btnOk->setIcon(OkGlyph());
   btnCancel->setIcon(CancelGlyph());
   connect(btnOk, &QPushButton::clicked, this, [this] { RunHandler([this] { btnOkClick(); }); });
   connect(btnCancel, &QPushButton::clicked, this,
           [this] { RunHandler([this] { btnCancelClick(); }); });
-  CentreOnScreen(this);
 }
 
 void TfrmChangePasswd::btnOkClick() {

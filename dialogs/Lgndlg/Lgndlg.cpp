@@ -18,8 +18,7 @@ constexpr char EscapeKey = 27;
 
 TfrmLogon::TfrmLogon(QWidget *Owner) : QDialog(Owner) {
   setupUi(this);
-  RemoveBorderIcons(this);
-  FixClientSize(this, 236, 107);
+  PrepareDialog(this, 236, 107, 13);
   btnOk->setIcon(OkGlyph());
   btnCancel->setIcon(CancelGlyph());
   connect(btnOk, &QPushButton::clicked, this, [this] { RunHandler([this] { btnOkClick(); }); });
@@ -27,7 +26,6 @@ TfrmLogon::TfrmLogon(QWidget *Owner) : QDialog(Owner) {
           [this] { RunHandler([this] { btnCancelClick(); }); });
   OnKeyPress(eUserName, [this](char &Key) { eUserNameKeyPress(Key); });
   OnKeyPress(ePassword, [this](char &Key) { ePasswordKeyPress(Key); });
-  CentreOnScreen(this);
 }
 
 void TfrmLogon::btnOkClick() {

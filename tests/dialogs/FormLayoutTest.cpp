@@ -54,6 +54,9 @@ void CheckLayout(QDialog &Form, const QString &Title, QSize Client,
     ASSERT_NE(W, nullptr);
     EXPECT_EQ(W->geometry(), Control.Rect);
     EXPECT_EQ(CaptionOf(W), QString::fromUtf8(Control.Caption));
+    if (qobject_cast<QLabel *>(W) != nullptr) {  // the caption is not clipped
+      EXPECT_LE(W->fontMetrics().horizontalAdvance(CaptionOf(W)), Control.Rect.width());
+    }
     if (auto *Edit = qobject_cast<QLineEdit *>(W)) {
       EXPECT_EQ(Edit->maxLength(), 32767);  // no limit of our own
       if (Edit->echoMode() == QLineEdit::Password) {
