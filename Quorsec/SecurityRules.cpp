@@ -1,5 +1,6 @@
 #include "Quorsec/SecurityRules.h"
 
+#include "EIniFile/RecordFormat.h"
 #include "Quorsec/NumberedList.h"
 #include "Quorsec/SchemaNames.h"
 #include "platform/runtime/TextConvert.h"
@@ -15,6 +16,21 @@ void CheckNameLength(const std::string &What, const std::string &Name) {
 
 bool IsAdministrator(const TEIniFile &Store, const std::string &UserName) {
   return Store.ReadString(UserSection(UserName), DefUserKey, "") == AdministratorMarker;
+}
+
+void AddUser(TEIniFile &Store, const std::string &UserName, const std::string &Password,
+             bool Administrator) {
+  const std::string Section = UserSection(UserName);
+  const std::string &Marker = Administrator ? AdministratorMarker : NotAdministratorMarker;
+  CheckEntryFits(Section, PasswordKey, Password);
+  CheckEntryFits(Section, DefUserKey, Marker);
+  AppendToList(Store, MainSection, Lists::Users, {UserName});
+  Store.WriteString(Section, PasswordKey, Password);
+  Store.WriteString(Section, DefUserKey, Marker);
+}
+
+void SetUserPassword(TEIniFile &Store, const std::string &UserName, const std::string &Password) {
+  Store.WriteString(UserSection(UserName), PasswordKey, Password);
 }
 
 bool SeedAdministratorIfNoUsers(TEIniFile &Store) {
@@ -100,6 +116,6 @@ bool ChangeUserPassword(TEIniFile &Store, const std::string &UserName,
                         const std::string &OldPassword, const std::string &NewPassword) {
   const std::string Section = UserSection(UserName);
   if (Store.ReadString(Section, PasswordKey, NoStoredPassword) != OldPassword) return false;
-  Store.WriteString(Section, PasswordKey, NewPassword);
+  SetUserPassword(Store, UserName, NewPassword);
   return true;
 }

@@ -23,6 +23,15 @@ void CheckNameLength(const std::string &What, const std::string &Name);
 
 bool IsAdministrator(const TEIniFile &Store, const std::string &UserName);
 
+// Appends UserName to the master user list and writes the user's password and administrator
+// marker. The caller has checked that the name is new; nothing is written when an entry would
+// not fit.
+void AddUser(TEIniFile &Store, const std::string &UserName, const std::string &Password,
+             bool Administrator);
+
+// An administrator's reset: no old password is asked.
+void SetUserPassword(TEIniFile &Store, const std::string &UserName, const std::string &Password);
+
 // In a file without users, writes the administrator "Manager" with an empty password.
 // Returns whether it did; a negative count is a list, though an empty one, and is left alone.
 bool SeedAdministratorIfNoUsers(TEIniFile &Store);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "EIniFile/RecordFormat.h"
 #include "Quorsec/NumberedList.h"
 #include "Quorsec/SchemaNames.h"
 #include "tests/support/TempDir.h"
@@ -159,6 +160,20 @@ TEST_F(SecurityRules, PasswordChangeNeedsTheStoredPasswordExactly) {
   EXPECT_FALSE(ChangeUserPassword(Store, "Bob", "", "x"));
   EXPECT_TRUE(ChangeUserPassword(Store, "Bob", "NoStoredPwdMarker", "x"));
   EXPECT_EQ(Store.ReadString("User_Bob", "Password", "?"), "x");
+}
+
+TEST_F(SecurityRules, AddUserWritesTheUserWholeOrNotAtAll) {
+  AddUser(Store, "Dora", "secret", true);
+  EXPECT_EQ(ReadList(Store, MainSection, Lists::Users).back(), "Dora");
+  EXPECT_TRUE(IsAdministrator(Store, "Dora"));
+  EXPECT_EQ(CheckLogon(Store, "Dora", "secret").Outcome, TLogonOutcome::Accepted);
+  AddUser(Store, "Emil", "", false);
+  EXPECT_EQ(Store.ReadString("User_Emil", "DefUser", ""), "ThisIsATest");
+
+  const TStrings Before = ReadList(Store, MainSection, Lists::Users);
+  EXPECT_THROW(AddUser(Store, "Fritz", std::string("a\0b", 3), false), EInvalidEntry);
+  EXPECT_EQ(ReadList(Store, MainSection, Lists::Users), Before);
+  EXPECT_FALSE(Store.SectionExists("User_Fritz"));
 }
 
 TEST(NameLength, LongNamesAreRefusedWithTheirLength) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tools/quorsec-admin/Command.h"
+#include "tools/quorsec-admin/OperandChecks.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ std::string Escaped(const std::string &Text) {
 }
 
 void Dump(const TCommandLine &Line, std::ostream &Out) {
+  CheckExtraOptions(Line, {});
   TEIniFile Store = OpenStore(Line);
   for (std::size_t I = 0; I < Store.Sections().size(); ++I) {
     Out << Escaped(Store.Sections()[I]) << '\t' << Escaped(Store.Keys()[I]) << '\t'
@@ -32,6 +34,7 @@ void Dump(const TCommandLine &Line, std::ostream &Out) {
 }
 
 void Get(const TCommandLine &Line, std::ostream &Out) {
+  CheckExtraOptions(Line, {});
   const std::string &Section = Line.Operands[1];
   const std::string &Ident = Line.Operands[2];
   TEIniFile Store = OpenStore(Line);
@@ -43,12 +46,14 @@ void Get(const TCommandLine &Line, std::ostream &Out) {
 }
 
 void Set(const TCommandLine &Line, std::ostream &) {
+  CheckExtraOptions(Line, {});
   TEIniFile Store = OpenStore(Line);
   Store.WriteString(Line.Operands[1], Line.Operands[2], Line.Operands[3]);
   Store.Release();
 }
 
 void Delete(const TCommandLine &Line, std::ostream &) {
+  CheckExtraOptions(Line, {});
   const std::string &Section = Line.Operands[1];
   const std::string &Ident = Line.Operands[2];
   TEIniFile Store = OpenStore(Line);
