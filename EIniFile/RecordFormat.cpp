@@ -1,6 +1,7 @@
 #include "EIniFile/RecordFormat.h"
 
-void CheckEntryFits(const std::string &Section, const std::string &Ident, const std::string &Value) {
+void CheckEntryFits(const std::string &Section, const std::string &Ident,
+                    const std::string &Value) {
   const std::size_t Length = Section.size() + Ident.size() + Value.size();
   const std::string Where = "entry [" + Section + "] " + Ident;
   if (Length > RecordFormat::EntryCapacity) {

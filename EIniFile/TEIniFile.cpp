@@ -1,11 +1,12 @@
 #include "EIniFile/TEIniFile.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
 
 #include "EIniFile/RecordFormat.h"
 #include "EIniFile/TETextFile.h"
@@ -173,8 +174,7 @@ void TEIniFile::WriteInteger(const std::string &Section, const std::string &Iden
   WriteString(Section, Ident, IntToStr(Value));
 }
 
-bool TEIniFile::ReadBool(const std::string &Section, const std::string &Ident,
-                         bool Default) const {
+bool TEIniFile::ReadBool(const std::string &Section, const std::string &Ident, bool Default) const {
   return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
 }
 

@@ -21,9 +21,8 @@ std::int32_t TETextFile::ComputeKeyHash(const std::string &Key) {
 }
 
 void TETextFile::Scramble(TRecord &Record) const {
-  const auto ScrambleByte =
-      static_cast<std::uint8_t>(static_cast<std::uint32_t>(Record[SaltOffset]) ^
-                                static_cast<std::uint32_t>(FKeyHash));
+  const auto ScrambleByte = static_cast<std::uint8_t>(
+      static_cast<std::uint32_t>(Record[SaltOffset]) ^ static_cast<std::uint32_t>(FKeyHash));
   for (std::size_t I = 0; I < ScrambledSize; ++I) Record[I] ^= ScrambleByte;
 }
 
@@ -69,7 +68,9 @@ void TETextFile::WriteLine(const std::string &Section, const std::string &Ident,
   FFile.Write(Record);
 }
 
-bool TETextFile::EndOfFile() { return FFile.EndOfFile(); }
+bool TETextFile::EndOfFile() {
+  return FFile.EndOfFile();
+}
 
 void TETextFile::Commit() {
   FFile.Sync();

@@ -1,12 +1,12 @@
 #include "Quorsec/Quorsec.h"
 
 #include "Quorsec/NumberedList.h"
-#include "Quorsec/ShowForm.h"
 #include "Quorsec/SchemaNames.h"
 #include "Quorsec/SecurityRules.h"
-#include "platform/runtime/Paths.h"
+#include "Quorsec/ShowForm.h"
 #include "dialogs/Chngpsw/Chngpsw.h"
 #include "dialogs/Lgndlg/Lgndlg.h"
+#include "platform/runtime/Paths.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Terminate.h"
 #include "platform/ui/Text8.h"
@@ -14,19 +14,29 @@
 
 TQuorSecurity::TQuorSecurity(QWidget *Owner) : TComponent(Owner) {}
 
-QString TQuorSecurity::DatFile() const { return ToQString(FDatFile); }
-void TQuorSecurity::setDatFile(const QString &Value) { FDatFile = FromQString(Value); }
-QString TQuorSecurity::Password() const { return ToQString(FPassword); }
-void TQuorSecurity::setPassword(const QString &Value) { FPassword = FromQString(Value); }
+QString TQuorSecurity::DatFile() const {
+  return ToQString(FDatFile);
+}
+void TQuorSecurity::setDatFile(const QString &Value) {
+  FDatFile = FromQString(Value);
+}
+QString TQuorSecurity::Password() const {
+  return ToQString(FPassword);
+}
+void TQuorSecurity::setPassword(const QString &Value) {
+  FPassword = FromQString(Value);
+}
 
 std::string TQuorSecurity::GetIniName() const {
   const TToolServices *Designer = ToolServices();
-  const std::string Directory = ExtractFilePath(Designer != nullptr ? Designer->ProjectFileName()
-                                                                    : ExecutablePath());
+  const std::string Directory =
+      ExtractFilePath(Designer != nullptr ? Designer->ProjectFileName() : ExecutablePath());
   return Directory + ExtractFileName(FDatFile);
 }
 
-TEIniFile TQuorSecurity::OpenStore() const { return TEIniFile(GetIniName(), FPassword); }
+TEIniFile TQuorSecurity::OpenStore() const {
+  return TEIniFile(GetIniName(), FPassword);
+}
 
 bool TQuorSecurity::LogonEx(const std::string &AUserName, const std::string &APassword) {
   FActive = false;

@@ -26,7 +26,9 @@ inline const std::string NoStoredPassword = "NoStoredPwdMarker";
 // The administrator written into a file that has no user at all.
 inline const std::string SeedUserName = "Manager";
 
-inline std::string UserSection(const std::string &UserName) { return UserSectionPrefix + UserName; }
+inline std::string UserSection(const std::string &UserName) {
+  return UserSectionPrefix + UserName;
+}
 inline std::string GroupSection(const std::string &GroupName) {
   return GroupSectionPrefix + GroupName;
 }

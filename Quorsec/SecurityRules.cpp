@@ -44,11 +44,16 @@ bool SeedAdministratorIfNoUsers(TEIniFile &Store) {
 
 std::string LogonRefusalMessage(TLogonOutcome Outcome) {
   switch (Outcome) {
-    case TLogonOutcome::Accepted: return "";
-    case TLogonOutcome::NoUsersDefined: return "No Users Defined.\xFE";
-    case TLogonOutcome::UserNotFound: return "User Not Found.\xFE";
-    case TLogonOutcome::BadDataFile: return "Bad Data File.\xFE";
-    case TLogonOutcome::PasswordIncorrect: return "Password Incorrect\xFE";
+    case TLogonOutcome::Accepted:
+      return "";
+    case TLogonOutcome::NoUsersDefined:
+      return "No Users Defined.\xFE";
+    case TLogonOutcome::UserNotFound:
+      return "User Not Found.\xFE";
+    case TLogonOutcome::BadDataFile:
+      return "Bad Data File.\xFE";
+    case TLogonOutcome::PasswordIncorrect:
+      return "Password Incorrect\xFE";
   }
   return "";
 }
@@ -74,9 +79,9 @@ TLogonResult CheckLogon(TEIniFile &Store, const std::string &UserName, const std
     Result.Outcome = TLogonOutcome::NoUsersDefined;
     return Result;
   }
-  const bool Listed = UserExists ? UserExists(UserName)
-                                 : ListContains(Store, MainSection, Lists::Users, UserName,
-                                                ImpossibleUser);
+  const bool Listed =
+      UserExists ? UserExists(UserName)
+                 : ListContains(Store, MainSection, Lists::Users, UserName, ImpossibleUser);
   if (!Listed) {
     Result.Outcome = TLogonOutcome::UserNotFound;
     return Result;

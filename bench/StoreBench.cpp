@@ -2,6 +2,7 @@
 // access test and logon. Sizes: a small office up to a large site.
 
 #include <benchmark/benchmark.h>
+
 #include <filesystem>
 #include <string>
 

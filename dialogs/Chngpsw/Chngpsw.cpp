@@ -41,4 +41,6 @@ void TfrmChangePasswd::btnCancelClick() {
   reject();
 }
 
-void TfrmChangePasswd::keyPressEvent(QKeyEvent *Event) { Event->accept(); }
+void TfrmChangePasswd::keyPressEvent(QKeyEvent *Event) {
+  Event->accept();
+}

@@ -1,10 +1,11 @@
 #include "platform/runtime/DateTime.h"
 
+#include <langinfo.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
-#include <langinfo.h>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -17,14 +18,14 @@ constexpr sys_days Epoch{year{1899} / December / 30};
 constexpr long long MillisecondsPerDay = 86'400'000;
 
 std::optional<TDateTime> TryEncode(const TDateTimeParts &P) {
-  // Checked before building the calendar types, which keep only the low bits of an out-of-range value.
+  // Checked before building the calendar types, which keep only the low bits of an out-of-range
+  // value.
   if (P.Year < 1 || P.Year > 9999 || P.Month < 1 || P.Month > 12 || P.Day < 1 || P.Day > 31 ||
       P.Hour < 0 || P.Hour > 23 || P.Minute < 0 || P.Minute > 59 || P.Second < 0 || P.Second > 59)
     return std::nullopt;
   const year_month_day Date{year{P.Year}, month{static_cast<unsigned>(P.Month)},
                             day{static_cast<unsigned>(P.Day)}};
-  if (!Date.ok())
-    return std::nullopt;
+  if (!Date.ok()) return std::nullopt;
   const auto Days = static_cast<double>((sys_days{Date} - Epoch).count());
   const double Time = (P.Hour * 3600 + P.Minute * 60 + P.Second) / 86400.0;
   return Days < 0 ? Days - Time : Days + Time;
@@ -59,15 +60,13 @@ std::string WithYearDirective(std::string_view Format, char YearDirective) {
   while (I < Format.size()) {
     const char C = Format[I++];
     Result += C;
-    if (C != '%')
-      continue;
-    while (I < Format.size() && std::string_view("_-0^#123456789").find(Format[I]) != std::string_view::npos)
+    if (C != '%') continue;
+    while (I < Format.size() &&
+           std::string_view("_-0^#123456789").find(Format[I]) != std::string_view::npos)
       Result += Format[I++];
     const bool Modified = I < Format.size() && (Format[I] == 'E' || Format[I] == 'O');
-    if (Modified)
-      Result += Format[I++];
-    if (I == Format.size())
-      break;
+    if (Modified) Result += Format[I++];
+    if (I == Format.size()) break;
     const char Conversion = Format[I++];
     Result += !Modified && (Conversion == 'y' || Conversion == 'Y') ? YearDirective : Conversion;
   }
@@ -86,12 +85,11 @@ std::string LocaleTimeFormat() {
 std::optional<std::tm> ParseWhole(const std::string &Text, const std::string &Format) {
   std::tm Fields{};
   const char *End = strptime(Text.c_str(), Format.c_str(), &Fields);
-  if (End != Text.c_str() + Text.size())
-    return std::nullopt;
+  if (End != Text.c_str() + Text.size()) return std::nullopt;
   return Fields;
 }
 
-} // namespace
+}  // namespace
 
 TDateTime Now() {
   const auto Clock = system_clock::now();
@@ -100,17 +98,17 @@ TDateTime Now() {
   localtime_r(&Seconds, &Local);
   const auto Milliseconds = duration_cast<milliseconds>(Clock.time_since_epoch()).count() % 1000;
   // A leap second reads as the last regular second of its minute.
-  return EncodeDateTime(Local.tm_year + 1900, Local.tm_mon + 1, Local.tm_mday, Local.tm_hour, Local.tm_min,
-                        std::min(Local.tm_sec, 59)) +
+  return EncodeDateTime(Local.tm_year + 1900, Local.tm_mon + 1, Local.tm_mday, Local.tm_hour,
+                        Local.tm_min, std::min(Local.tm_sec, 59)) +
          static_cast<double>(Milliseconds) / MillisecondsPerDay;
 }
 
 TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second) {
-  if (const auto Value = TryEncode({Year, Month, Day, Hour, Minute, Second}))
-    return *Value;
-  throw EConvertError("EncodeDateTime: " + std::to_string(Year) + '-' + std::to_string(Month) + '-' +
-                      std::to_string(Day) + ' ' + std::to_string(Hour) + ':' + std::to_string(Minute) +
-                      ':' + std::to_string(Second) + " is not a valid date and time");
+  if (const auto Value = TryEncode({Year, Month, Day, Hour, Minute, Second})) return *Value;
+  throw EConvertError("EncodeDateTime: " + std::to_string(Year) + '-' + std::to_string(Month) +
+                      '-' + std::to_string(Day) + ' ' + std::to_string(Hour) + ':' +
+                      std::to_string(Minute) + ':' + std::to_string(Second) +
+                      " is not a valid date and time");
 }
 
 TDateTimeParts DecodeDateTime(TDateTime Value) {
@@ -122,8 +120,11 @@ TDateTimeParts DecodeDateTime(TDateTime Value) {
   }
   const year_month_day Date{Epoch + days{static_cast<days::rep>(WholeDays)}};
   const auto Seconds = static_cast<int>(Milliseconds / 1000);
-  return {static_cast<int>(Date.year()), static_cast<int>(static_cast<unsigned>(Date.month())),
-          static_cast<int>(static_cast<unsigned>(Date.day())), Seconds / 3600, Seconds / 60 % 60,
+  return {static_cast<int>(Date.year()),
+          static_cast<int>(static_cast<unsigned>(Date.month())),
+          static_cast<int>(static_cast<unsigned>(Date.day())),
+          Seconds / 3600,
+          Seconds / 60 % 60,
           Seconds % 60};
 }
 
@@ -154,15 +155,14 @@ TDateTime StrToDateTime(const std::string &Text) {
                              {"%Y-%m-%d", false}});
   for (const TForm &Form : Forms) {
     const auto Fields = ParseWhole(Text, Form.Format);
-    if (!Fields)
-      continue;
+    if (!Fields) continue;
     int Year = Fields->tm_year + 1900;
     if (Form.TwoDigitYear) {
       const int TwoDigits = Fields->tm_year % 100;
       Year = TwoDigits < 50 ? 2000 + TwoDigits : 1900 + TwoDigits;
     }
-    if (const auto Value = TryEncode(
-            {Year, Fields->tm_mon + 1, Fields->tm_mday, Fields->tm_hour, Fields->tm_min, Fields->tm_sec}))
+    if (const auto Value = TryEncode({Year, Fields->tm_mon + 1, Fields->tm_mday, Fields->tm_hour,
+                                      Fields->tm_min, Fields->tm_sec}))
       return *Value;
   }
   throw EConvertError("'" + Text + "' is not a valid date and time");

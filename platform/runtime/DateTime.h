@@ -10,7 +10,7 @@ using TDateTime = double;
 
 // A text that does not read as a date and time.
 class EConvertError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
@@ -24,7 +24,8 @@ TDateTime Now();
 
 // Throws EConvertError when the fields name no real moment (February 30, hour 24, ...).
 TDateTime EncodeDateTime(int Year, int Month, int Day, int Hour, int Minute, int Second);
-// Milliseconds are dropped; a value within half a millisecond of the next second counts as that second.
+// Milliseconds are dropped; a value within half a millisecond of the next second counts as that
+// second.
 TDateTimeParts DecodeDateTime(TDateTime Value);
 
 // Date and time under the current LC_TIME locale, always with a four-digit year, one blank between.

@@ -6,7 +6,9 @@
 
 #include "platform/runtime/InOutError.h"
 
-bool IsPathDelimiter(char C) { return C == '\\' || C == ':' || C == '/'; }
+bool IsPathDelimiter(char C) {
+  return C == '\\' || C == ':' || C == '/';
+}
 
 namespace {
 std::size_t AfterLastDelimiter(const std::string &Path) {
@@ -17,7 +19,9 @@ std::size_t AfterLastDelimiter(const std::string &Path) {
 }
 }  // namespace
 
-std::string ExtractFileName(const std::string &Path) { return Path.substr(AfterLastDelimiter(Path)); }
+std::string ExtractFileName(const std::string &Path) {
+  return Path.substr(AfterLastDelimiter(Path));
+}
 
 std::string ExtractFilePath(const std::string &Path) {
   return Path.substr(0, AfterLastDelimiter(Path));

@@ -1,10 +1,11 @@
 #include "platform/runtime/RecordFile.h"
 
-#include <cerrno>
-#include <stdexcept>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
 
 #include "platform/runtime/InOutError.h"
 
@@ -33,7 +34,9 @@ void TRecordFile::Open(const std::string &Path, int Flags) {
   FPath = Path;
 }
 
-void TRecordFile::OpenReadWrite(const std::string &Path) { Open(Path, O_RDWR); }
+void TRecordFile::OpenReadWrite(const std::string &Path) {
+  Open(Path, O_RDWR);
+}
 
 void TRecordFile::CreateOrTruncate(const std::string &Path) {
   Open(Path, O_WRONLY | O_CREAT | O_TRUNC);

@@ -36,18 +36,22 @@ bool ParseDecimal(const std::string &Text, std::int32_t &Result) {
   return true;
 }
 
-bool IsBlankOrControl(char C) { return static_cast<unsigned char>(C) <= ' '; }
+bool IsBlankOrControl(char C) {
+  return static_cast<unsigned char>(C) <= ' ';
+}
 
 }  // namespace
 
 std::int32_t StrToIntDef(const std::string &Text, std::int32_t Default) {
   std::int32_t Result = 0;
-  const bool Converted =
-      !Text.empty() && Text[0] == '$' ? ParseHex(Text.substr(1), Result) : ParseDecimal(Text, Result);
+  const bool Converted = !Text.empty() && Text[0] == '$' ? ParseHex(Text.substr(1), Result)
+                                                         : ParseDecimal(Text, Result);
   return Converted ? Result : Default;
 }
 
-std::string IntToStr(std::int64_t Value) { return std::to_string(Value); }
+std::string IntToStr(std::int64_t Value) {
+  return std::to_string(Value);
+}
 
 std::string Trim(const std::string &Text) {
   std::size_t First = 0;

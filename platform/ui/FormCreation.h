@@ -13,9 +13,8 @@ void NotifyLoaded(QWidget *Form);
 // Builds a form (its constructor runs setupUi) and then tells its components
 // that the form has finished loading.
 template <class TForm, class... Args>
-TForm *CreateForm(Args &&...args)
-{
-    auto Form = std::make_unique<TForm>(std::forward<Args>(args)...);
-    NotifyLoaded(Form.get());
-    return Form.release();
+TForm *CreateForm(Args &&...args) {
+  auto Form = std::make_unique<TForm>(std::forward<Args>(args)...);
+  NotifyLoaded(Form.get());
+  return Form.release();
 }

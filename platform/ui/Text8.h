@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 
 // Our text is std::string, byte for byte. At the Qt boundary it is UTF-8,

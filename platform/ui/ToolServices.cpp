@@ -4,16 +4,14 @@ namespace {
 
 TToolServices *CurrentServices = nullptr;
 
-} // namespace
+}  // namespace
 
 TToolServices::~TToolServices() = default;
 
-TToolServices *ToolServices()
-{
-    return CurrentServices;
+TToolServices *ToolServices() {
+  return CurrentServices;
 }
 
-void SetToolServices(TToolServices *Services)
-{
-    CurrentServices = Services;
+void SetToolServices(TToolServices *Services) {
+  CurrentServices = Services;
 }

@@ -66,7 +66,10 @@ TEST(RecordLayout, TextFromOffsetZeroFillerAndSaltInRangeUnderTheEmptyKey) {
 
   const TBytes File = ReadBytes(Path);
   ASSERT_EQ(File.size(), 200 * RecordSize);
-  const std::string Text("Main\0Users\0" "3\0", 13);
+  const std::string Text(
+      "Main\0Users\0"
+      "3\0",
+      13);
   for (std::size_t R = 0; R < 200; ++R) {
     SCOPED_TRACE(R);
     const TBytes Record = RecordAt(File, R);

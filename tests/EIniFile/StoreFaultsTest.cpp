@@ -1,8 +1,9 @@
 // Bad files and failing saves: each must give a clear error and lose nothing.
 
-#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include <cerrno>
 
 #include "EIniFile/RecordFormat.h"
 #include "EIniFile/TEIniFile.h"

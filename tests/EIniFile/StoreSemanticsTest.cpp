@@ -28,12 +28,12 @@ class StoreSemantics : public ::testing::Test {
   TTempDir Dir;
   const std::string Path = Dir.File("Sec.Dat");
   const TEntries Initial = {
-      {"Main", "Users", "2"},  {"Main", "User1", "Anna"}, {"User_Anna", "Password", ""},
-      {"Main", "User2", "Bob"}, {"Main", "Users", "dup"}, {"Hex", "A", "0x1F"},
-      {"Hex", "B", "0X1f"},    {"Hex", "C", "$1F"},       {"Hex", "D", "-5"},
-      {"Hex", "E", ""},        {"Hex", "F", "0x"},        {"Hex", "G", "12abc"},
-      {"Bool", "T1", "1"},     {"Bool", "T2", "2"},       {"Bool", "T3", "-1"},
-      {"Bool", "F0", "0"},     {"Bool", "X", "yes"},
+      {"Main", "Users", "2"},   {"Main", "User1", "Anna"}, {"User_Anna", "Password", ""},
+      {"Main", "User2", "Bob"}, {"Main", "Users", "dup"},  {"Hex", "A", "0x1F"},
+      {"Hex", "B", "0X1f"},     {"Hex", "C", "$1F"},       {"Hex", "D", "-5"},
+      {"Hex", "E", ""},         {"Hex", "F", "0x"},        {"Hex", "G", "12abc"},
+      {"Bool", "T1", "1"},      {"Bool", "T2", "2"},       {"Bool", "T3", "-1"},
+      {"Bool", "F0", "0"},      {"Bool", "X", "yes"},
   };
 };
 
@@ -72,7 +72,7 @@ TEST_F(StoreSemantics, IntegerAndBooleanReads) {
     std::int32_t Integer;
     bool Bool;
   } Cases[] = {
-      {"A", 31, true}, {"B", 31, true}, {"C", 31, true}, {"D", -5, true},
+      {"A", 31, true},  {"B", 31, true},  {"C", 31, true},  {"D", -5, true},
       {"E", -7, false}, {"F", -7, false}, {"G", -7, false}, {"Missing", -7, false},
   };
   for (const auto &Case : Cases) {
@@ -95,8 +95,8 @@ TEST_F(StoreSemantics, IntegerAndBooleanReads) {
 TEST_F(StoreSemantics, WritesReplaceInPlaceAppendOtherwiseAndDeletesCloseTheGap) {
   {
     TEIniFile Store(Path, "k");
-    Store.WriteString("Main", "User1", "Anne");   // replaced where it stands
-    Store.WriteString("main", "users", "9");      // another spelling: a new entry
+    Store.WriteString("Main", "User1", "Anne");  // replaced where it stands
+    Store.WriteString("main", "users", "9");     // another spelling: a new entry
     Store.WriteInteger("Main", "Count", -12);
     Store.WriteBool("Main", "On", true);
     Store.WriteBool("Main", "Off", false);
@@ -110,7 +110,7 @@ TEST_F(StoreSemantics, WritesReplaceInPlaceAppendOtherwiseAndDeletesCloseTheGap)
   TEIniFile Store(Path, "k");
   const TEntries Expected = {
       {"Main", "User1", "Anne"}, {"User_Anna", "Password", ""}, {"Main", "User2", "Bob"},
-      {"Main", "Users", "dup"},  {"main", "users", "9"},       {"Main", "Count", "-12"},
+      {"Main", "Users", "dup"},  {"main", "users", "9"},        {"Main", "Count", "-12"},
       {"Main", "On", "1"},       {"Main", "Off", "0"},
   };
   EXPECT_EQ(EntriesOf(Store), Expected);

@@ -1,5 +1,6 @@
-#include <QMetaProperty>
 #include <gtest/gtest.h>
+
+#include <QMetaProperty>
 
 #include "Quorsec/SecurityRules.h"
 #include "platform/runtime/InOutError.h"
@@ -11,7 +12,9 @@ namespace {
 
 using TMessages = std::vector<TMessageRecorder::TMessage>;
 
-TMessages Shown(const std::string &Text) { return {{TMessageKind::Information, Text}}; }
+TMessages Shown(const std::string &Text) {
+  return {{TMessageKind::Information, Text}};
+}
 
 TEST(Component, DefaultsAndPublishedProperties) {
   TQuorSecurity Security;
@@ -29,7 +32,7 @@ TEST(Component, DefaultsAndPublishedProperties) {
   const struct {
     const char *Name;
     bool Writable;
-  } Expected[] = {{"DatFile", true},         {"Password", true},     {"Active", false},
+  } Expected[] = {{"DatFile", true},          {"Password", true},        {"Active", false},
                   {"UserAccessCount", false}, {"UserLastAccess", false}, {"AutoIdentify", true},
                   {"ShowUserInterface", true}};
   const int First = Meta->propertyOffset();
@@ -62,9 +65,10 @@ TEST_F(ComponentLogon, RefusalsShowTheirMessageOnlyWithTheUserInterface) {
   WriteSampleUsers();
   EXPECT_FALSE(Security.LogonEx("anna", "pw"));
   EXPECT_FALSE(Security.LogonEx("Anna", "PW"));
-  EXPECT_EQ(Messages.Messages(), (TMessages{{TMessageKind::Information, "No Users Defined.\xFE"},
-                                            {TMessageKind::Information, "User Not Found.\xFE"},
-                                            {TMessageKind::Information, "Password Incorrect\xFE"}}));
+  EXPECT_EQ(Messages.Messages(),
+            (TMessages{{TMessageKind::Information, "No Users Defined.\xFE"},
+                       {TMessageKind::Information, "User Not Found.\xFE"},
+                       {TMessageKind::Information, "Password Incorrect\xFE"}}));
   Security.setShowUserInterface(false);
   EXPECT_FALSE(Security.LogonEx("Anna", "PW"));
   EXPECT_EQ(Messages.Messages().size(), 3u);

@@ -1,10 +1,11 @@
-#include "Quorsec/MenuCaption.h"
+#include <gtest/gtest.h>
 
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <gtest/gtest.h>
+
+#include "Quorsec/MenuCaption.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
-#include "Quorsec/NumberedList.h"
-
 #include <gtest/gtest.h>
 
 #include "EIniFile/RecordFormat.h"
+#include "Quorsec/NumberedList.h"
 #include "Quorsec/SchemaNames.h"
 #include "tests/support/TempDir.h"
 
@@ -41,8 +40,8 @@ TEST_F(NumberedList, CountsInHexJunkAndNegativeAndMissingItems) {
     const char *Count;
     TStrings Expected;
   } Cases[] = {
-      {"$2", {"a", "b"}}, {"0x3", {"a", "b", "Missing"}}, {"0X1", {"a"}},
-      {"two", {}},        {"-4", {}},                     {"", {}},
+      {"$2", {"a", "b"}}, {"0x3", {"a", "b", "Missing"}}, {"0X1", {"a"}}, {"two", {}}, {"-4", {}},
+      {"", {}},
   };
   Store.WriteString("Group_G", "Action1", "a");
   Store.WriteString("Group_G", "Action2", "b");
@@ -54,7 +53,8 @@ TEST_F(NumberedList, CountsInHexJunkAndNegativeAndMissingItems) {
   // A gap inside the count matches only the sentinel.
   Store.WriteString(MainSection, "Users", "2");
   Store.WriteString(MainSection, "User1", "Anna");
-  EXPECT_TRUE(ListContains(Store, MainSection, Lists::Users, "ImposibleUser", Schema::ImpossibleUser));
+  EXPECT_TRUE(
+      ListContains(Store, MainSection, Lists::Users, "ImposibleUser", Schema::ImpossibleUser));
   EXPECT_FALSE(ListContains(Store, MainSection, Lists::Users, "", Schema::ImpossibleUser));
 }
 

@@ -1,12 +1,12 @@
-#include "Quorsec/SecurityRules.h"
+#include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "EIniFile/RecordFormat.h"
 #include "Quorsec/NumberedList.h"
 #include "Quorsec/SchemaNames.h"
+#include "Quorsec/SecurityRules.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -119,8 +119,7 @@ TEST_F(SecurityRules, AccessComesFromOwnAndGroupListsOnly) {
       {"Anna", "Edit_Cut", true},     // group only
       {"Anna", "Ghost_Act", true},    // a group section without a master entry still grants
       {"Anna", "File_&Save", false},  // in the catalogue, granted to nobody
-      {"Anna", "file_&open", false},
-      {"Anna", "", false},
+      {"Anna", "file_&open", false},    {"Anna", "", false},
       {"Manager", "File_&Open", false},  // the administrator marker grants nothing
       {"Nobody", "File_&Open", false},
   };

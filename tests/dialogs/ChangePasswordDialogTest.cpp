@@ -1,7 +1,8 @@
 // Changing the own password through the modal dialog.
 
-#include <QTest>
 #include <gtest/gtest.h>
+
+#include <QTest>
 
 #include "dialogs/Chngpsw/Chngpsw.h"
 #include "platform/ui/MessageRecorder.h"

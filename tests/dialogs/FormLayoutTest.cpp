@@ -1,12 +1,13 @@
 // The two forms as laid out: geometry, tab order and captions. Each test also leaves a
 // screenshot under the build folder for a person to look at.
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <gtest/gtest.h>
 
 #include "dialogs/Chngpsw/Chngpsw.h"
 #include "dialogs/Lgndlg/Lgndlg.h"

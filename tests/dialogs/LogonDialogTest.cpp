@@ -1,9 +1,10 @@
 // Logging on through the modal dialog, and automatic identification when a host form loads.
 
+#include <gtest/gtest.h>
+
 #include <QMainWindow>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "dialogs/Lgndlg/Lgndlg.h"
 #include "platform/ui/FormCreation.h"
@@ -152,7 +153,8 @@ TEST_F(LogonDialog, NoDialogWithoutAutoIdentifyOrWhileDesigning) {
   for (const bool Designing : {false, true}) {
     SCOPED_TRACE(Designing);
     TModalScript Script([](QDialog &) {});
-    std::unique_ptr<THostWindow> Host(CreateForm<THostWindow>(/*AutoIdentify=*/Designing, Designing));
+    std::unique_ptr<THostWindow> Host(
+        CreateForm<THostWindow>(/*AutoIdentify=*/Designing, Designing));
     QCoreApplication::processEvents();
     EXPECT_FALSE(Script.Ran());
     EXPECT_EQ(Host->Security->UserName(), "");

@@ -1,5 +1,3 @@
-#include "platform/runtime/DateTime.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -10,8 +8,11 @@
 #include <ostream>
 #include <string>
 
+#include "platform/runtime/DateTime.h"
+
 void PrintTo(const TDateTimeParts &P, std::ostream *Out) {
-  *Out << P.Year << '-' << P.Month << '-' << P.Day << ' ' << P.Hour << ':' << P.Minute << ':' << P.Second;
+  *Out << P.Year << '-' << P.Month << '-' << P.Day << ' ' << P.Hour << ':' << P.Minute << ':'
+       << P.Second;
 }
 
 namespace {
@@ -20,14 +21,14 @@ constexpr double OneSecond = 1.0 / 86400;
 
 // Sets LC_TIME for the lifetime of the object, then puts the previous setting back.
 class TLcTime {
-public:
+ public:
   explicit TLcTime(const char *Name) : Previous(std::setlocale(LC_TIME, nullptr)) {
     Installed = std::setlocale(LC_TIME, Name) != nullptr;
   }
   ~TLcTime() { std::setlocale(LC_TIME, Previous.c_str()); }
   bool Installed;
 
-private:
+ private:
   std::string Previous;
 };
 
@@ -65,9 +66,10 @@ TEST(DateTimeEncoding, DecodeRoundsToTheMillisecondThenDropsIt) {
 
 TEST(DateTimeEncoding, RejectsFieldsThatNameNoMoment) {
   const TDateTimeParts cases[] = {
-      {2026, 2, 29, 0, 0, 0}, {2026, 4, 31, 0, 0, 0}, {2026, 0, 1, 0, 0, 0},  {2026, 13, 1, 0, 0, 0},
-      {2026, 257, 1, 0, 0, 0}, {2026, 1, 0, 0, 0, 0}, {0, 1, 1, 0, 0, 0},     {2026, 1, 1, 24, 0, 0},
-      {2026, 1, 1, 0, 60, 0}, {2026, 1, 1, 0, 0, 60}, {2026, 1, 1, -1, 0, 0},
+      {2026, 2, 29, 0, 0, 0}, {2026, 4, 31, 0, 0, 0},  {2026, 0, 1, 0, 0, 0},
+      {2026, 13, 1, 0, 0, 0}, {2026, 257, 1, 0, 0, 0}, {2026, 1, 0, 0, 0, 0},
+      {0, 1, 1, 0, 0, 0},     {2026, 1, 1, 24, 0, 0},  {2026, 1, 1, 0, 60, 0},
+      {2026, 1, 1, 0, 0, 60}, {2026, 1, 1, -1, 0, 0},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(testing::PrintToString(c));
@@ -154,10 +156,12 @@ TEST_F(DateTimeCLocale, NowRoundTripsToTheSecond) {
   EXPECT_LT(std::fabs(Read - Moment), OneSecond);
 }
 
-// A fixed zone five and a half hours east of UTC, written as a POSIX rule so no zone files are needed.
+// A fixed zone five and a half hours east of UTC, written as a POSIX rule so no zone files are
+// needed.
 TEST(DateTimeNow, IsLocalWallTime) {
   const char *Saved = std::getenv("TZ");
-  const std::optional<std::string> PreviousZone = Saved ? std::optional<std::string>(Saved) : std::nullopt;
+  const std::optional<std::string> PreviousZone =
+      Saved ? std::optional<std::string>(Saved) : std::nullopt;
   setenv("TZ", "XST-5:30", 1);
   tzset();
   const std::time_t Utc = std::time(nullptr);
@@ -171,16 +175,17 @@ TEST(DateTimeNow, IsLocalWallTime) {
   const std::time_t Shifted = Utc + 5 * 3600 + 30 * 60;
   std::tm Expected{};
   gmtime_r(&Shifted, &Expected);
-  const TDateTime ExpectedValue = EncodeDateTime(Expected.tm_year + 1900, Expected.tm_mon + 1, Expected.tm_mday,
-                                                 Expected.tm_hour, Expected.tm_min, Expected.tm_sec);
+  const TDateTime ExpectedValue =
+      EncodeDateTime(Expected.tm_year + 1900, Expected.tm_mon + 1, Expected.tm_mday,
+                     Expected.tm_hour, Expected.tm_min, Expected.tm_sec);
   // The two clock readings may straddle a second boundary.
   EXPECT_NEAR(Local, ExpectedValue, 2 * OneSecond);
 }
 
 struct TLocaleCase {
   const char *Name;
-  const char *Text;         // 2026-12-11 14:05:09 under this locale
-  const char *TwoDigitText; // the same with a two-digit year
+  const char *Text;          // 2026-12-11 14:05:09 under this locale
+  const char *TwoDigitText;  // the same with a two-digit year
 };
 
 void PrintTo(const TLocaleCase &Case, std::ostream *Out) {
@@ -192,8 +197,7 @@ class DateTimeInstalledLocale : public testing::TestWithParam<TLocaleCase> {};
 TEST_P(DateTimeInstalledLocale, WritesAndReadsThatLocalesForm) {
   const TLocaleCase &Case = GetParam();
   const TLcTime Locale(Case.Name);
-  if (!Locale.Installed)
-    GTEST_SKIP() << Case.Name << " is not installed";
+  if (!Locale.Installed) GTEST_SKIP() << Case.Name << " is not installed";
   const TDateTime Moment = EncodeDateTime(2026, 12, 11, 14, 5, 9);
   EXPECT_EQ(DateTimeToStr(Moment), Case.Text);
   EXPECT_EQ(StrToDateTime(Case.Text), Moment);
@@ -204,8 +208,9 @@ TEST_P(DateTimeInstalledLocale, WritesAndReadsThatLocalesForm) {
   EXPECT_EQ(DecodeDateTime(StrToDateTime(DateTimeToStr(Current))), DecodeDateTime(Current));
 }
 
-INSTANTIATE_TEST_SUITE_P(CommonLocales, DateTimeInstalledLocale,
-                         testing::Values(TLocaleCase{"en_US.UTF-8", "12/11/2026 02:05:09 PM", "12/11/26 02:05:09 PM"},
-                                         TLocaleCase{"de_DE.UTF-8", "11.12.2026 14:05:09", "11.12.26 14:05:09"}));
+INSTANTIATE_TEST_SUITE_P(
+    CommonLocales, DateTimeInstalledLocale,
+    testing::Values(TLocaleCase{"en_US.UTF-8", "12/11/2026 02:05:09 PM", "12/11/26 02:05:09 PM"},
+                    TLocaleCase{"de_DE.UTF-8", "11.12.2026 14:05:09", "11.12.26 14:05:09"}));
 
-} // namespace
+}  // namespace

@@ -1,7 +1,8 @@
-#include "platform/runtime/Paths.h"
+#include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <gtest/gtest.h>
+
+#include "platform/runtime/Paths.h"
 
 namespace {
 
@@ -11,12 +12,9 @@ TEST(Paths, SplitsAtBackslashColonAndSlash) {
     const char *FileName;
     const char *Directory;
   } Cases[] = {
-      {"Sec.Dat", "Sec.Dat", ""},
-      {"C:\\App\\Sec.Dat", "Sec.Dat", "C:\\App\\"},
-      {"C:Sec.Dat", "Sec.Dat", "C:"},
-      {"/opt/app/Sec.Dat", "Sec.Dat", "/opt/app/"},
-      {"dir/", "", "dir/"},
-      {"", "", ""},
+      {"Sec.Dat", "Sec.Dat", ""},     {"C:\\App\\Sec.Dat", "Sec.Dat", "C:\\App\\"},
+      {"C:Sec.Dat", "Sec.Dat", "C:"}, {"/opt/app/Sec.Dat", "Sec.Dat", "/opt/app/"},
+      {"dir/", "", "dir/"},           {"", "", ""},
   };
   for (const auto &Case : Cases) {
     SCOPED_TRACE(Case.Path);

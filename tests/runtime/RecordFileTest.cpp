@@ -1,10 +1,10 @@
-#include "platform/runtime/RecordFile.h"
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cerrno>
-#include <gtest/gtest.h>
 
 #include "platform/runtime/InOutError.h"
+#include "platform/runtime/RecordFile.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // main() of the widget test programs: GoogleTest under a QApplication on the offscreen platform.
 
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char **argv) {
   // CTest lists the cases by running the program outside the environment it gives the tests.

@@ -3,9 +3,10 @@
 // collecting its exit code, standard output and standard error.
 
 #include <fcntl.h>
-#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <string>
 #include <vector>
 
 #include "tests/support/TempDir.h"
@@ -24,7 +25,8 @@ inline TRunResult RunProgram(const std::string &Program, const std::vector<std::
 
   std::vector<char *> Argv;
   Argv.push_back(const_cast<char *>(Program.c_str()));
-  for (const std::string &Argument : Arguments) Argv.push_back(const_cast<char *>(Argument.c_str()));
+  for (const std::string &Argument : Arguments)
+    Argv.push_back(const_cast<char *>(Argument.c_str()));
   Argv.push_back(nullptr);
 
   const pid_t Child = ::fork();

@@ -2,8 +2,9 @@
 // A component whose data file lives in a fresh directory: the design-time branch of the path
 // is pointed there, so tests never share a file.
 
-#include <clocale>
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 #include "EIniFile/TEIniFile.h"
 #include "Quorsec/NumberedList.h"

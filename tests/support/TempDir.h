@@ -13,7 +13,8 @@
 class TTempDir {
  public:
   TTempDir() {
-    std::string Template = (std::filesystem::temp_directory_path() / "quorsec-test-XXXXXX").string();
+    std::string Template =
+        (std::filesystem::temp_directory_path() / "quorsec-test-XXXXXX").string();
     if (::mkdtemp(Template.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     FPath = Template;
     // Wide open, so a test that drops its privileges can still work in here.
@@ -40,5 +41,6 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string &Path) {
 
 inline void WriteBytes(const std::string &Path, const std::vector<std::uint8_t> &Bytes) {
   std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
-  Out.write(reinterpret_cast<const char *>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
+  Out.write(reinterpret_cast<const char *>(Bytes.data()),
+            static_cast<std::streamsize>(Bytes.size()));
 }

@@ -56,7 +56,12 @@ TEST(AdminCommands, ProvisionGrantQueryAndDeleteRefusingWithoutWriting) {
       {{"actions"}, "", 0, "print\nscan\n", "", false},
 
       {{"grant", "alice", "print"}, "", 0, "", "", true},
-      {{"grant", "alice", "print"}, "", 1, "", "action print is already listed for user alice", false},
+      {{"grant", "alice", "print"},
+       "",
+       1,
+       "",
+       "action print is already listed for user alice",
+       false},
       {{"grant", "alice", "fly"}, "", 1, "", "no action fly", false},
       {{"grant", "zed", "print"}, "", 1, "", "no user zed", false},
       {{"grant", "alice", Long}, "", 1, "", "action name is 201 bytes long", false},
@@ -71,7 +76,12 @@ TEST(AdminCommands, ProvisionGrantQueryAndDeleteRefusingWithoutWriting) {
 
       {{"delete-group", "staff"}, "", 1, "", "user bob", false},
       {{"disallow", "staff", "scan"}, "", 0, "", "", true},
-      {{"disallow", "staff", "scan"}, "", 1, "", "action scan is not listed for group staff", false},
+      {{"disallow", "staff", "scan"},
+       "",
+       1,
+       "",
+       "action scan is not listed for group staff",
+       false},
       {{"leave", "bob", "staff"}, "", 0, "", "", true},
       {{"leave", "bob", "staff"}, "", 1, "", "group staff is not listed for user bob", false},
       {{"test-access", "bob", "scan"}, "", 1, "no\n", "bob", false},
@@ -88,7 +98,12 @@ TEST(AdminCommands, ProvisionGrantQueryAndDeleteRefusingWithoutWriting) {
       {{"seed"}, "", 1, "", "user list already", false},
 
       {{"add-group", "x", "--admin"}, "", 2, "", "add-group takes no --admin", false},
-      {{"grant", "alice", "print", "--password", "p"}, "", 2, "", "grant takes no --password", false},
+      {{"grant", "alice", "print", "--password", "p"},
+       "",
+       2,
+       "",
+       "grant takes no --password",
+       false},
       {{"join", "bob"}, "", 2, "", "FILE USER GROUP", false},
   };
   for (const auto &Step : Steps) {

@@ -29,7 +29,9 @@ const TListCommands Users{UserList, nullptr};
 const TListCommands Groups{GroupList, RefuseGroupInUse};
 const TListCommands Actions{ActionList, nullptr};
 
-std::string NameOf(const TMasterList &List) { return List.Noun + std::string(" name"); }
+std::string NameOf(const TMasterList &List) {
+  return List.Noun + std::string(" name");
+}
 
 const std::string &NewName(const TCommandLine &Line, const TMasterList &List) {
   const std::string &Name = NameOperand(Line, 1, NameOf(List));
@@ -101,4 +103,6 @@ const TCommand Commands[] = {
 
 }  // namespace
 
-std::span<const TCommand> ListCommands() { return Commands; }
+std::span<const TCommand> ListCommands() {
+  return Commands;
+}

@@ -65,4 +65,6 @@ const TCommand Commands[] = {
 
 }  // namespace
 
-std::span<const TCommand> LogonCommands() { return Commands; }
+std::span<const TCommand> LogonCommands() {
+  return Commands;
+}

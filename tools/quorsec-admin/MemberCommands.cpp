@@ -53,8 +53,8 @@ template <const TMembership &Membership>
 void RemoveMember(const TCommandLine &Line, std::ostream &) {
   const TMemberOperands Names = ReadOperands(Line, Membership);
   TEIniFile Store = OpenStore(Line);
-  if (WithdrawFromMemberList(Store, Membership.Holder.Section(Names.Holder),
-                             Membership.Member.Kind, {Names.Member}) == 0) {
+  if (WithdrawFromMemberList(Store, Membership.Holder.Section(Names.Holder), Membership.Member.Kind,
+                             {Names.Member}) == 0) {
     throw ERefused(Describe(Membership, Names, " is not listed for "));
   }
   Store.Release();
@@ -68,10 +68,11 @@ const TCommand Commands[] = {
     {"leave", "FILE USER GROUP", 3, "take a user out of a group", RemoveMember<UserGroups>},
     {"allow", "FILE GROUP ACTION", 3, "let a group's users perform an action",
      AddMember<GroupActions>},
-    {"disallow", "FILE GROUP ACTION", 3, "take an action from a group",
-     RemoveMember<GroupActions>},
+    {"disallow", "FILE GROUP ACTION", 3, "take an action from a group", RemoveMember<GroupActions>},
 };
 
 }  // namespace
 
-std::span<const TCommand> MemberCommands() { return Commands; }
+std::span<const TCommand> MemberCommands() {
+  return Commands;
+}

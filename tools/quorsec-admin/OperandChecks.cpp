@@ -20,7 +20,8 @@ void CheckExtraOptions(const TCommandLine &Line, TExtraOptions Takes) {
   if (Line.Admin && !Takes.Admin) throw EUsageError(Line.Command + " takes no --admin");
 }
 
-const std::string &NameOperand(const TCommandLine &Line, std::size_t Index, const std::string &What) {
+const std::string &NameOperand(const TCommandLine &Line, std::size_t Index,
+                               const std::string &What) {
   const std::string &Name = Line.Operands.at(Index);
   RefuseTooLong(What, Name);
   return Name;

@@ -18,7 +18,8 @@ void CheckExtraOptions(const TCommandLine &Line, TExtraOptions Takes);
 
 // The operand at Index, taken as a name. What ("user name", "action name" ...) names it in the
 // library's message when it is too long, which is thrown as ERefused.
-const std::string &NameOperand(const TCommandLine &Line, std::size_t Index, const std::string &What);
+const std::string &NameOperand(const TCommandLine &Line, std::size_t Index,
+                               const std::string &What);
 
 // The password the command works with (see PasswordFrom); ERefused when it is too long.
 std::string PasswordOperand(const TCommandLine &Line);

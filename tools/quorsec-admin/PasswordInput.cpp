@@ -1,10 +1,11 @@
 #include "tools/quorsec-admin/PasswordInput.h"
 
+#include <termios.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
 #include <iterator>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
@@ -50,7 +51,7 @@ class TEchoOff {
 
  private:
   bool FActive = false;
-  struct sigaction FPreviousActions[std::size(EndingSignals)] {};
+  struct sigaction FPreviousActions[std::size(EndingSignals)]{};
 };
 
 std::string ReadLine(std::istream &In) {

@@ -71,4 +71,6 @@ const TCommand Commands[] = {
 
 }  // namespace
 
-std::span<const TCommand> StoreCommands() { return Commands; }
+std::span<const TCommand> StoreCommands() {
+  return Commands;
+}
