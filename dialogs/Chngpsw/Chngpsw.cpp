@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 
 #include "Quorsec/Quorsec.h"
+#include "platform/ui/Click.h"
 #include "platform/ui/FormSetup.h"
 #include "platform/ui/Glyphs.h"
-#include "platform/ui/HandlerBoundary.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Text8.h"
 
@@ -16,9 +16,8 @@ TfrmChangePasswd::TfrmChangePasswd(QWidget *Owner) : QDialog(Owner) {
   PrepareDialog(this, 253, 143, 13);
   btnOk->setIcon(OkGlyph());
   btnCancel->setIcon(CancelGlyph());
-  connect(btnOk, &QPushButton::clicked, this, [this] { RunHandler([this] { btnOkClick(); }); });
-  connect(btnCancel, &QPushButton::clicked, this,
-          [this] { RunHandler([this] { btnCancelClick(); }); });
+  OnClick(btnOk, [this] { btnOkClick(); });
+  OnClick(btnCancel, [this] { btnCancelClick(); });
 }
 
 void TfrmChangePasswd::btnOkClick() {

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "Quorsec/Quorsec.h"
+#include "platform/ui/Click.h"
 #include "platform/ui/FormSetup.h"
 #include "platform/ui/Glyphs.h"
 #include "platform/ui/HandlerBoundary.h"
@@ -21,9 +22,8 @@ TfrmLogon::TfrmLogon(QWidget *Owner) : QDialog(Owner) {
   PrepareDialog(this, 236, 107, 13);
   btnOk->setIcon(OkGlyph());
   btnCancel->setIcon(CancelGlyph());
-  connect(btnOk, &QPushButton::clicked, this, [this] { RunHandler([this] { btnOkClick(); }); });
-  connect(btnCancel, &QPushButton::clicked, this,
-          [this] { RunHandler([this] { btnCancelClick(); }); });
+  OnClick(btnOk, [this] { btnOkClick(); });
+  OnClick(btnCancel, [this] { btnCancelClick(); });
   OnKeyPress(eUserName, [this](char &Key) { eUserNameKeyPress(Key); });
   OnKeyPress(ePassword, [this](char &Key) { ePasswordKeyPress(Key); });
 }
