@@ -68,7 +68,7 @@ void TETextFile::WriteLine(const std::string &Section, const std::string &Ident,
   FFile.Write(Record);
 }
 
-bool TETextFile::EndOfFile() {
+bool TETextFile::EndOfFile() const {
   return FFile.EndOfFile();
 }
 

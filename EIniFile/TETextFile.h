@@ -22,7 +22,7 @@ class TETextFile {
   bool ReadLine();
   // Writes one record at the current position; an empty section or key writes nothing.
   void WriteLine(const std::string &Section, const std::string &Ident, const std::string &Value);
-  bool EndOfFile();
+  bool EndOfFile() const;
   // Syncs and closes, throwing on failure; the destructor closes quietly.
   void Commit();
 

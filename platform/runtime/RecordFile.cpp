@@ -4,10 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 #include "platform/runtime/InOutError.h"
+
+namespace {
+constexpr std::size_t BufferSize = 64 * 1024;
+}  // namespace
 
 TRecordFile::TRecordFile(std::size_t RecordSize) : FRecordSize(RecordSize) {}
 
@@ -30,20 +36,29 @@ void TRecordFile::Open(const std::string &Path, int Flags) {
   if (FHandle >= 0) Close();
   const int Handle = ::open(Path.c_str(), Flags | O_CLOEXEC, 0666);
   if (Handle < 0) throw EInOutError(errno, Path, "cannot open");
+  struct stat Info {};
+  if (::fstat(Handle, &Info) != 0) {
+    const int Error = errno;
+    ::close(Handle);
+    throw EInOutError(Error, Path, "cannot open");
+  }
   FHandle = Handle;
   FPath = Path;
+  FPosition = 0;
+  FSize = static_cast<std::uint64_t>(Info.st_size);
+  FReadAhead.clear();
+  FReadStart = 0;
+  FUnwritten.clear();
 }
 
-void TRecordFile::OpenReadWrite(const std::string &Path) {
-  Open(Path, O_RDWR);
-}
+void TRecordFile::OpenReadWrite(const std::string &Path) { Open(Path, O_RDWR); }
 
 void TRecordFile::CreateOrTruncate(const std::string &Path) {
   Open(Path, O_WRONLY | O_CREAT | O_TRUNC);
 }
 
-void TRecordFile::CheckOpen(std::size_t BufferSize) const {
-  if (BufferSize != FRecordSize) throw std::invalid_argument("record buffer of the wrong size");
+void TRecordFile::CheckOpen(std::size_t Size) const {
+  if (Size != FRecordSize) throw std::invalid_argument("record buffer of the wrong size");
   if (FHandle < 0) throw EInOutError(EBADF, FPath, "file not open:");
 }
 
@@ -51,45 +66,75 @@ bool TRecordFile::Read(std::span<std::uint8_t> Record) {
   CheckOpen(Record.size());
   std::size_t Done = 0;
   while (Done < FRecordSize) {
-    const ssize_t Got = ::read(FHandle, Record.data() + Done, FRecordSize - Done);
-    if (Got < 0) {
-      if (errno == EINTR) continue;
-      throw EInOutError(errno, FPath, "cannot read");
+    if (FReadStart == FReadAhead.size()) {
+      FReadAhead.resize(BufferSize);
+      FReadStart = 0;
+      ssize_t Got = 0;
+      do Got = ::read(FHandle, FReadAhead.data(), FReadAhead.size());
+      while (Got < 0 && errno == EINTR);
+      if (Got < 0) {
+        const int Error = errno;
+        FReadAhead.clear();
+        throw EInOutError(Error, FPath, "cannot read");
+      }
+      FReadAhead.resize(static_cast<std::size_t>(Got));
+      if (Got == 0) {
+        FPosition = std::max(FPosition, FSize);
+        return false;
+      }
     }
-    if (Got == 0) return false;
-    Done += static_cast<std::size_t>(Got);
+    const std::size_t Take = std::min(FRecordSize - Done, FReadAhead.size() - FReadStart);
+    std::memcpy(Record.data() + Done, FReadAhead.data() + FReadStart, Take);
+    Done += Take;
+    FReadStart += Take;
+    FPosition += Take;
   }
   return true;
 }
 
 void TRecordFile::Write(std::span<const std::uint8_t> Record) {
   CheckOpen(Record.size());
+  FUnwritten.insert(FUnwritten.end(), Record.begin(), Record.end());
+  FPosition += FRecordSize;
+  FSize = std::max(FSize, FPosition);
+  if (FUnwritten.size() >= BufferSize) Flush();
+}
+
+void TRecordFile::Flush() {
   std::size_t Done = 0;
-  while (Done < FRecordSize) {
-    const ssize_t Put = ::write(FHandle, Record.data() + Done, FRecordSize - Done);
+  while (Done < FUnwritten.size()) {
+    const ssize_t Put = ::write(FHandle, FUnwritten.data() + Done, FUnwritten.size() - Done);
     if (Put < 0) {
       if (errno == EINTR) continue;
-      throw EInOutError(errno, FPath, "cannot write");
+      const int Error = errno;
+      FUnwritten.clear();
+      throw EInOutError(Error, FPath, "cannot write");
     }
     Done += static_cast<std::size_t>(Put);
   }
+  FUnwritten.clear();
 }
 
-bool TRecordFile::EndOfFile() {
+bool TRecordFile::EndOfFile() const {
   CheckOpen(FRecordSize);
-  const off_t Here = ::lseek(FHandle, 0, SEEK_CUR);
-  struct stat Info {};
-  if (Here < 0 || ::fstat(FHandle, &Info) != 0) throw EInOutError(errno, FPath, "cannot read");
-  return Here >= Info.st_size;
+  return FPosition >= FSize;
 }
 
 void TRecordFile::Sync() {
   CheckOpen(FRecordSize);
+  Flush();
   if (::fsync(FHandle) != 0) throw EInOutError(errno, FPath, "cannot write");
 }
 
 void TRecordFile::Close() {
   if (FHandle < 0) return;
+  try {
+    Flush();
+  } catch (...) {
+    ::close(FHandle);
+    FHandle = -1;
+    throw;
+  }
   const int Handle = FHandle;
   FHandle = -1;
   if (::close(Handle) != 0) throw EInOutError(errno, FPath, "cannot close");

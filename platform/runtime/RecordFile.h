@@ -1,16 +1,20 @@
 #pragma once
 // A file of fixed-size records over a POSIX descriptor. Every failure throws EInOutError with the
 // system's error code and the path; nothing is reported by return codes except a short last record.
+//
+// Reads and writes go through a buffer, since a data file is read or written whole and one system
+// call per record would dominate. An opened file is either read or written, never both.
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 class TRecordFile {
  public:
   explicit TRecordFile(std::size_t RecordSize);
-  ~TRecordFile();  // closes quietly; call Close() where a failure must be seen
+  ~TRecordFile();  // closes quietly, dropping unwritten records; Close() reports failures
   TRecordFile(const TRecordFile &) = delete;
   TRecordFile &operator=(const TRecordFile &) = delete;
 
@@ -25,9 +29,10 @@ class TRecordFile {
   // than a record remain: an incomplete last record is not an error of the file's reader.
   bool Read(std::span<std::uint8_t> Record);
   void Write(std::span<const std::uint8_t> Record);
-  bool EndOfFile();
-  // Pushes written records to the storage device (fsync), for a save that must survive a crash.
+  bool EndOfFile() const;
+  // Writes out buffered records and pushes them to the storage device (fsync).
   void Sync();
+  // Writes out buffered records and closes.
   void Close();
 
   const std::string &Path() const noexcept { return FPath; }
@@ -35,8 +40,14 @@ class TRecordFile {
  private:
   void Open(const std::string &Path, int Flags);
   void CheckOpen(std::size_t BufferSize) const;
+  void Flush();
 
   std::size_t FRecordSize;
   int FHandle = -1;
   std::string FPath;
+  std::uint64_t FPosition = 0;  // of the caller, in bytes
+  std::uint64_t FSize = 0;
+  std::vector<std::uint8_t> FReadAhead;
+  std::size_t FReadStart = 0;  // first byte of FReadAhead not yet handed out
+  std::vector<std::uint8_t> FUnwritten;
 };

@@ -41,6 +41,34 @@ TEST(RecordFile, WritesAndReadsWholeRecordsAndDropsAShortTail) {
   EXPECT_TRUE(File.EndOfFile());
 }
 
+TEST(RecordFile, RecordsSpanningBufferRefillsComeBackWhole) {
+  TTempDir Dir;
+  const std::string Path = Dir.File("records");
+  constexpr std::size_t Size = 514;  // does not divide the buffer, so records straddle refills
+  constexpr int Count = 300;
+  std::vector<std::uint8_t> Record(Size);
+  {
+    TRecordFile File(Size);
+    File.CreateOrTruncate(Path);
+    for (int R = 0; R < Count; ++R) {
+      for (std::size_t I = 0; I < Size; ++I) Record[I] = static_cast<std::uint8_t>(R * 7 + I);
+      File.Write(Record);
+    }
+    File.Close();
+  }
+  ASSERT_EQ(std::filesystem::file_size(Path), Size * Count);
+  TRecordFile File(Size);
+  File.OpenReadWrite(Path);
+  for (int R = 0; R < Count; ++R) {
+    ASSERT_FALSE(File.EndOfFile()) << R;
+    ASSERT_TRUE(File.Read(Record)) << R;
+    ASSERT_EQ(Record[0], static_cast<std::uint8_t>(R * 7)) << R;
+    ASSERT_EQ(Record[Size - 1], static_cast<std::uint8_t>(R * 7 + Size - 1)) << R;
+  }
+  EXPECT_TRUE(File.EndOfFile());
+  EXPECT_FALSE(File.Read(Record));
+}
+
 TEST(RecordFile, FailuresCarryTheSystemReasonAndThePath) {
   TTempDir Dir;
   struct {
