@@ -13,12 +13,6 @@ namespace {
 
 using TMessages = std::vector<TMessageRecorder::TMessage>;
 
-TfrmChangePasswd &AsChangePasswd(QDialog &Dialog) {
-  auto *Form = qobject_cast<TfrmChangePasswd *>(&Dialog);
-  if (Form == nullptr) throw std::logic_error("the modal dialog is not the change-password dialog");
-  return *Form;
-}
-
 void Type(TfrmChangePasswd &Form, const char *Old, const char *New1, const char *New2) {
   Form.eOldPassword->setText(Old);
   Form.eNewPassword1->setText(New1);
@@ -40,7 +34,7 @@ class ChangePasswordDialog : public SecurityFixture {
 
 TEST_F(ChangePasswordDialog, RefusalsKeepItOpenAndALaterSuccessCloses) {
   TModalScript Script([this](QDialog &Dialog) {
-    TfrmChangePasswd &Form = AsChangePasswd(Dialog);
+    TfrmChangePasswd &Form = ModalAs<TfrmChangePasswd>(Dialog);
     EXPECT_EQ(frmChangePasswd, &Form);
     Type(Form, "wrong", "new", "newer");  // both wrong: only the mismatch is reported
     QTest::mouseClick(Form.btnOk, Qt::LeftButton);
@@ -63,7 +57,7 @@ TEST_F(ChangePasswordDialog, RefusalsKeepItOpenAndALaterSuccessCloses) {
 
 TEST_F(ChangePasswordDialog, CancelAfterRefusalsChangesNothing) {
   TModalScript Script([](QDialog &Dialog) {
-    TfrmChangePasswd &Form = AsChangePasswd(Dialog);
+    TfrmChangePasswd &Form = ModalAs<TfrmChangePasswd>(Dialog);
     Type(Form, "PW", "x", "x");
     Form.btnOkClick();
     QTest::keyClick(Form.eNewPassword2, Qt::Key_Escape);  // no meaning here
@@ -79,7 +73,7 @@ TEST_F(ChangePasswordDialog, CancelAfterRefusalsChangesNothing) {
 
 TEST_F(ChangePasswordDialog, EmptyNewPasswordTypedTwiceIsAccepted) {
   TModalScript Script([](QDialog &Dialog) {
-    TfrmChangePasswd &Form = AsChangePasswd(Dialog);
+    TfrmChangePasswd &Form = ModalAs<TfrmChangePasswd>(Dialog);
     Type(Form, "pw", "", "");
     Form.btnOkClick();
   });

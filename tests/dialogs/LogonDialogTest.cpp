@@ -14,12 +14,6 @@
 
 namespace {
 
-TfrmLogon &AsLogon(QDialog &Dialog) {
-  auto *Form = qobject_cast<TfrmLogon *>(&Dialog);
-  if (Form == nullptr) throw std::logic_error("the modal dialog is not the logon dialog");
-  return *Form;
-}
-
 void Type(TfrmLogon &Form, const char *User, const char *Password) {
   Form.eUserName->setText(User);
   Form.ePassword->setText(Password);
@@ -33,7 +27,7 @@ class LogonDialog : public SecurityFixture {
 
 TEST_F(LogonDialog, WrongPasswordKeepsItOpenThenACorrectOneLogsOn) {
   TModalScript Script([this](QDialog &Dialog) {
-    TfrmLogon &Form = AsLogon(Dialog);
+    TfrmLogon &Form = ModalAs<TfrmLogon>(Dialog);
     EXPECT_EQ(frmLogon, &Form);
     EXPECT_EQ(Form.Security, &Security);
     Type(Form, "Anna", "wrong");
@@ -74,7 +68,7 @@ TEST_F(LogonDialog, CancelAndEscapeLogNobodyOnAndKeepActive) {
     SCOPED_TRACE(Case.How);
     bool ClosedByCancel = false;
     TModalScript Script([&](QDialog &Dialog) {
-      TfrmLogon &Form = AsLogon(Dialog);
+      TfrmLogon &Form = ModalAs<TfrmLogon>(Dialog);
       Type(Form, "Anna", "pw");
       Case.Cancel(Form);
       ClosedByCancel = !Form.isVisible();
@@ -90,7 +84,7 @@ TEST_F(LogonDialog, CancelAndEscapeLogNobodyOnAndKeepActive) {
 
 TEST_F(LogonDialog, EnterMovesFromNameToPasswordAndSubmitsFromThePasswordBox) {
   TModalScript Script([](QDialog &Dialog) {
-    TfrmLogon &Form = AsLogon(Dialog);
+    TfrmLogon &Form = ModalAs<TfrmLogon>(Dialog);
     Type(Form, "Anna", "pw");
     QTest::keyClick(Form.eUserName, Qt::Key_Return);
     EXPECT_TRUE(Form.isVisible());
@@ -104,7 +98,7 @@ TEST_F(LogonDialog, EnterMovesFromNameToPasswordAndSubmitsFromThePasswordBox) {
 
 TEST_F(LogonDialog, PasswordIsReadBeforeTheNameAndNeitherIsTrimmed) {
   TModalScript Script([](QDialog &Dialog) {
-    TfrmLogon &Form = AsLogon(Dialog);
+    TfrmLogon &Form = ModalAs<TfrmLogon>(Dialog);
     Type(Form, "Anna ", "pw");
     Form.btnOkClick();
     EXPECT_TRUE(Form.isVisible());
@@ -127,7 +121,7 @@ class THostWindow : public QMainWindow {
 
 TEST_F(LogonDialog, AutoIdentificationLogsOnWhenTheHostFormHasLoaded) {
   TModalScript Script([](QDialog &Dialog) {
-    TfrmLogon &Form = AsLogon(Dialog);
+    TfrmLogon &Form = ModalAs<TfrmLogon>(Dialog);
     Type(Form, "Anna", "pw");
     Form.btnOkClick();
   });
@@ -137,7 +131,7 @@ TEST_F(LogonDialog, AutoIdentificationLogsOnWhenTheHostFormHasLoaded) {
 }
 
 TEST_F(LogonDialog, CancelledAutoIdentificationEndsTheApplication) {
-  TModalScript Script([](QDialog &Dialog) { AsLogon(Dialog).btnCancelClick(); });
+  TModalScript Script([](QDialog &Dialog) { ModalAs<TfrmLogon>(Dialog).btnCancelClick(); });
   std::unique_ptr<THostWindow> Host(CreateForm<THostWindow>(true));
   ASSERT_TRUE(Script.Ran());
   bool LoopEndedByItself = true;

@@ -61,14 +61,8 @@ std::string StatusAfterLogon(const TSampleUser &User) {
          " | Previous logon: " + User.LastAccess;
 }
 
-TfrmLogon &AsLogon(QDialog &Dialog) {
-  auto *Form = qobject_cast<TfrmLogon *>(&Dialog);
-  if (Form == nullptr) throw std::logic_error("the modal dialog is not the logon dialog");
-  return *Form;
-}
-
 void LogOnAs(QDialog &Dialog, const TSampleUser &User) {
-  TfrmLogon &Form = AsLogon(Dialog);
+  TfrmLogon &Form = ModalAs<TfrmLogon>(Dialog);
   Form.eUserName->setText(User.Name);
   Form.ePassword->setText(User.Password);
   Form.btnOkClick();
@@ -174,7 +168,7 @@ TEST_F(NotesDemo, LogOnAgainSwitchesTheCommandsAndACancelLeavesNobody) {
     SCOPED_TRACE(User == nullptr ? "cancelled" : User->Name);
     TModalScript Script([User](QDialog &Dialog) {
       if (User == nullptr) {
-        AsLogon(Dialog).btnCancelClick();
+        ModalAs<TfrmLogon>(Dialog).btnCancelClick();
       } else {
         LogOnAs(Dialog, *User);
       }
@@ -188,7 +182,7 @@ TEST_F(NotesDemo, LogOnAgainSwitchesTheCommandsAndACancelLeavesNobody) {
 }
 
 TEST_F(NotesDemo, CancelledStartUpLogonEndsTheDemo) {
-  TModalScript Script([](QDialog &Dialog) { AsLogon(Dialog).btnCancelClick(); });
+  TModalScript Script([](QDialog &Dialog) { ModalAs<TfrmLogon>(Dialog).btnCancelClick(); });
   const std::unique_ptr<TNotesWindow> Window(CreateForm<TNotesWindow>());
   ASSERT_TRUE(Script.Ran());
   Window->ApplyAccess();

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QTimer>
 #include <functional>
+#include <stdexcept>
 
 class TModalScript {
  public:
@@ -34,3 +35,11 @@ class TModalScript {
   QTimer FTimer;
   bool FRan = false;
 };
+
+// The modal dialog as the form a script expects; any other dialog fails the test loudly.
+template <class TForm>
+TForm &ModalAs(QDialog &Dialog) {
+  auto *Form = qobject_cast<TForm *>(&Dialog);
+  if (Form == nullptr) throw std::logic_error("the modal dialog is not the one expected");
+  return *Form;
+}
