@@ -107,6 +107,18 @@ TEST(StoreFaults, FailedSaveThrowsAndLeavesTheOldFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Locked), {}), 1);
 }
 
+TEST(StoreFaults, SaveKeepsTheFilesPermissionsAndLeavesNoTemporaryFile) {
+  TTempDir Dir;
+  const std::string Path = Dir.File("Sec.Dat");
+  Seed(Path, "", 1);
+  ::chmod(Path.c_str(), 0640);
+  Seed(Path, "", 2);
+  struct stat Info {};
+  ASSERT_EQ(::stat(Path.c_str(), &Info), 0);
+  EXPECT_EQ(Info.st_mode & 07777, 0640u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1);
+}
+
 TEST(StoreFaults, ChangesAreSavedByTheDestructorWhenReleaseIsNeverReached) {
   TTempDir Dir;
   const std::string Path = Dir.File("Sec.Dat");
