@@ -42,16 +42,21 @@ bool ListContains(const TEIniFile &Store, const std::string &Section, const TLis
   return std::find(Items.begin(), Items.end(), Name) != Items.end();
 }
 
+bool MasterListContains(const TEIniFile &Store, const TListKind &Kind, const std::string &Name) {
+  return ListContains(Store, Schema::MainSection, Kind, Name, Kind.MissingMasterItem);
+}
+
 void AppendToList(TEIniFile &Store, const std::string &Section, const TListKind &Kind,
                   const TStrings &Names) {
+  // A negative count is an empty list: appending starts at 1 rather than at an unreadable item.
   const int Count = std::max(ListCount(Store, Section, Kind), 0);
+  const auto Position = [Count](std::size_t Index) { return Count + static_cast<int>(Index) + 1; };
   for (std::size_t I = 0; I < Names.size(); ++I) {
-    CheckEntryFits(Section, ItemKey(Kind, Count + static_cast<int>(I) + 1), Names[I]);
+    CheckEntryFits(Section, ItemKey(Kind, Position(I)), Names[I]);
   }
-  for (const std::string &Name : Names) {
-    const int Position = std::max(ListCount(Store, Section, Kind), 0) + 1;
-    Store.WriteInteger(Section, Kind.CountKey, Position);
-    Store.WriteString(Section, ItemKey(Kind, Position), Name);
+  for (std::size_t I = 0; I < Names.size(); ++I) {
+    Store.WriteInteger(Section, Kind.CountKey, Position(I));
+    Store.WriteString(Section, ItemKey(Kind, Position(I)), Names[I]);
   }
 }
 
@@ -67,8 +72,7 @@ bool DeleteFromMasterList(TEIniFile &Store, const TListKind &Kind, const std::st
   for (int I = 1; I <= OldCount; ++I) Store.DeleteItem(ItemKey(Kind, I), Main);
   WriteItems(Store, Main, Kind, Remaining);
 
-  if (Kind.CountKey == Lists::Users.CountKey) Store.EraseSection(Schema::UserSection(Name));
-  if (Kind.CountKey == Lists::Groups.CountKey) Store.EraseSection(Schema::GroupSection(Name));
+  if (!Kind.OwnSectionPrefix.empty()) Store.EraseSection(Kind.OwnSectionPrefix + Name);
   return true;
 }
 

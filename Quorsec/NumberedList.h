@@ -6,16 +6,23 @@
 #include <string>
 
 #include "EIniFile/TEIniFile.h"
+#include "Quorsec/SchemaNames.h"
 
+// A kind of name and its lists: the keys of a list of such names, and what the master list in
+// "Main" implies for a name of this kind.
 struct TListKind {
   std::string CountKey;
   std::string ItemStem;
+  // How a gap in the master list reads when a name is looked up there.
+  std::string MissingMasterItem;
+  // The prefix of the section a listed name owns; empty when its names own none.
+  std::string OwnSectionPrefix;
 };
 
 namespace Lists {
-inline const TListKind Users{"Users", "User"};
-inline const TListKind Groups{"Groups", "Group"};
-inline const TListKind Actions{"Actions", "Action"};
+inline const TListKind Users{"Users", "User", Schema::ImpossibleUser, Schema::UserSectionPrefix};
+inline const TListKind Groups{"Groups", "Group", "", Schema::GroupSectionPrefix};
+inline const TListKind Actions{"Actions", "Action", "", ""};
 }  // namespace Lists
 
 std::string ItemKey(const TListKind &Kind, int Position);
@@ -31,6 +38,9 @@ TStrings ReadList(const TEIniFile &Store, const std::string &Section, const TLis
 bool ListContains(const TEIniFile &Store, const std::string &Section, const TListKind &Kind,
                   const std::string &Name, const std::string &MissingItem = "");
 
+// Whether Name is in the master list of its kind, a gap reading as Kind.MissingMasterItem.
+bool MasterListContains(const TEIniFile &Store, const TListKind &Kind, const std::string &Name);
+
 // Appends at count + 1, one name after the other. Checks that every entry fits before writing
 // anything, so a refused name leaves the list as it was.
 void AppendToList(TEIniFile &Store, const std::string &Section, const TListKind &Kind,
@@ -38,7 +48,8 @@ void AppendToList(TEIniFile &Store, const std::string &Section, const TListKind 
 
 // Removes the first item equal to Name from a master list in "Main" and rewrites the list as
 // items 1..n-1; the other master lists stay as they are. Deleting a user or a group also removes
-// its whole section. Returns false, changing nothing, when Name is not listed.
+// its whole section (Kind.OwnSectionPrefix + Name). Returns false, changing nothing, when Name is
+// not listed.
 bool DeleteFromMasterList(TEIniFile &Store, const TListKind &Kind, const std::string &Name);
 
 // Withdraws every item equal to one of Names from a member list: the count drops by the number

@@ -58,24 +58,23 @@ bool TQuorSecurity::LogonEx(const std::string &AUserName, const std::string &APa
   return true;
 }
 
-bool TQuorSecurity::Listed(const TListKind &Kind, const std::string &Name,
-                           const std::string &MissingItem) const {
+bool TQuorSecurity::Listed(const TListKind &Kind, const std::string &Name) const {
   TEIniFile Store = OpenStore();
-  const bool Found = ListContains(Store, Schema::MainSection, Kind, Name, MissingItem);
+  const bool Found = MasterListContains(Store, Kind, Name);
   Store.Release();
   return Found;
 }
 
 bool TQuorSecurity::UserExist(const std::string &Name) const {
-  return Listed(Lists::Users, Name, Schema::ImpossibleUser);
+  return Listed(Lists::Users, Name);
 }
 
 bool TQuorSecurity::ActionExist(const std::string &Name) const {
-  return Listed(Lists::Actions, Name, "");
+  return Listed(Lists::Actions, Name);
 }
 
 bool TQuorSecurity::GroupExist(const std::string &Name) const {
-  return Listed(Lists::Groups, Name, "");
+  return Listed(Lists::Groups, Name);
 }
 
 void TQuorSecurity::AddAction(const std::string &Name) {

@@ -74,7 +74,7 @@ class TQuorSecurity : public TComponent {
   void Loaded() override;
 
  private:
-  bool Listed(const TListKind &Kind, const std::string &Name, const std::string &MissingItem) const;
+  bool Listed(const TListKind &Kind, const std::string &Name) const;
 
   bool FActive = false;
   bool FAutoIdentify = true;

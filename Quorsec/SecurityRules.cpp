@@ -29,6 +29,13 @@ void AddUser(TEIniFile &Store, const std::string &UserName, const std::string &P
   Store.WriteString(Section, DefUserKey, Marker);
 }
 
+std::optional<std::string> FirstMemberOfGroup(const TEIniFile &Store, const std::string &Group) {
+  for (const std::string &User : ReadList(Store, MainSection, Lists::Users)) {
+    if (ListContains(Store, UserSection(User), Lists::Groups, Group)) return User;
+  }
+  return std::nullopt;
+}
+
 void SetUserPassword(TEIniFile &Store, const std::string &UserName, const std::string &Password) {
   Store.WriteString(UserSection(UserName), PasswordKey, Password);
 }
@@ -80,8 +87,7 @@ TLogonResult CheckLogon(TEIniFile &Store, const std::string &UserName, const std
     return Result;
   }
   const bool Listed =
-      UserExists ? UserExists(UserName)
-                 : ListContains(Store, MainSection, Lists::Users, UserName, ImpossibleUser);
+      UserExists ? UserExists(UserName) : MasterListContains(Store, Lists::Users, UserName);
   if (!Listed) {
     Result.Outcome = TLogonOutcome::UserNotFound;
     return Result;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "EIniFile/TEIniFile.h"
@@ -31,6 +32,10 @@ void AddUser(TEIniFile &Store, const std::string &UserName, const std::string &P
 
 // An administrator's reset: no old password is asked.
 void SetUserPassword(TEIniFile &Store, const std::string &UserName, const std::string &Password);
+
+// The first user whose group list holds Group, if any: such a group must not be deleted, or the
+// user's list would name a group no master list holds.
+std::optional<std::string> FirstMemberOfGroup(const TEIniFile &Store, const std::string &Group);
 
 // In a file without users, writes the administrator "Manager" with an empty password.
 // Returns whether it did; a negative count is a list, though an empty one, and is left alone.

@@ -50,12 +50,28 @@ TEST_F(NumberedList, CountsInHexJunkAndNegativeAndMissingItems) {
     Store.WriteString("Group_G", "Actions", Case.Count);
     EXPECT_EQ(ReadList(Store, "Group_G", Lists::Actions, "Missing"), Case.Expected);
   }
-  // A gap inside the count matches only the sentinel.
-  Store.WriteString(MainSection, "Users", "2");
-  Store.WriteString(MainSection, "User1", "Anna");
-  EXPECT_TRUE(
-      ListContains(Store, MainSection, Lists::Users, "ImposibleUser", Schema::ImpossibleUser));
-  EXPECT_FALSE(ListContains(Store, MainSection, Lists::Users, "", Schema::ImpossibleUser));
+}
+
+TEST_F(NumberedList, MasterListGapsReadAsTheirKindsSentinel) {
+  // Counts of 2 with only item 1 stored: item 2 is a gap.
+  for (const TListKind *Kind : {&Lists::Users, &Lists::Groups, &Lists::Actions}) {
+    Store.WriteString(MainSection, Kind->CountKey, "2");
+    Store.WriteString(MainSection, ItemKey(*Kind, 1), "Anna");
+  }
+  struct {
+    const TListKind &Kind;
+    const char *Name;
+    bool Listed;
+  } Cases[] = {
+      {Lists::Users, "Anna", true}, {Lists::Users, "anna", false},
+      {Lists::Users, "", false},    {Lists::Users, "ImposibleUser", true},
+      {Lists::Groups, "", true},    {Lists::Groups, "ImposibleUser", false},
+      {Lists::Actions, "", true},   {Lists::Actions, "Anna", true},
+  };
+  for (const auto &Case : Cases) {
+    SCOPED_TRACE(Case.Kind.CountKey + "/" + Case.Name);
+    EXPECT_EQ(MasterListContains(Store, Case.Kind, Case.Name), Case.Listed);
+  }
 }
 
 TEST_F(NumberedList, AppendingToANegativeCountStartsAtOne) {
@@ -76,6 +92,7 @@ TEST_F(NumberedList, RefusedAppendChangesNothing) {
 TEST_F(NumberedList, MasterDeleteRewritesOneListAndRemovesTheSection) {
   AppendToList(Store, MainSection, Lists::Users, {"Anna", "Bob", "Cleo"});
   AppendToList(Store, MainSection, Lists::Groups, {"Staff"});
+  AppendToList(Store, MainSection, Lists::Actions, {"Staff"});
   Store.WriteString("User_Bob", "Password", "pw");
   Store.WriteString("User_Bob", "Groups", "1");
   Store.WriteString("User_Bobby", "Password", "kept");
@@ -84,11 +101,15 @@ TEST_F(NumberedList, MasterDeleteRewritesOneListAndRemovesTheSection) {
   EXPECT_TRUE(DeleteFromMasterList(Store, Lists::Users, "Bob"));
   EXPECT_EQ(ReadList(Store, MainSection, Lists::Users), (TStrings{"Anna", "Cleo"}));
   EXPECT_EQ(SectionEntries(MainSection),
-            (TStrings{"Groups=1", "Group1=Staff", "Users=2", "User1=Anna", "User2=Cleo"}));
+            (TStrings{"Groups=1", "Group1=Staff", "Actions=1", "Action1=Staff", "Users=2",
+                      "User1=Anna", "User2=Cleo"}));
   EXPECT_FALSE(Store.SectionExists("User_Bob"));
   EXPECT_TRUE(Store.SectionExists("User_Bobby"));
 
   EXPECT_FALSE(DeleteFromMasterList(Store, Lists::Users, "Bob"));
+  // An action owns no section: deleting the action "Staff" leaves the group's section alone.
+  EXPECT_TRUE(DeleteFromMasterList(Store, Lists::Actions, "Staff"));
+  EXPECT_TRUE(Store.SectionExists("Group_Staff"));
   EXPECT_TRUE(DeleteFromMasterList(Store, Lists::Groups, "Staff"));
   EXPECT_FALSE(Store.SectionExists("Group_Staff"));
   EXPECT_EQ(ListCount(Store, MainSection, Lists::Groups), 0);

@@ -132,6 +132,13 @@ TEST_F(SecurityRules, AccessComesFromOwnAndGroupListsOnly) {
   EXPECT_TRUE(UserMayPerform(Store, "Anna", ""));
 }
 
+TEST_F(SecurityRules, AGroupIsInUseWhileAUsersGroupListNamesIt) {
+  EXPECT_EQ(FirstMemberOfGroup(Store, "Staff"), "Anna");
+  EXPECT_EQ(FirstMemberOfGroup(Store, "staff"), std::nullopt);
+  WithdrawFromMemberList(Store, "User_Anna", Lists::Groups, {"Staff"});
+  EXPECT_EQ(FirstMemberOfGroup(Store, "Staff"), std::nullopt);
+}
+
 TEST_F(SecurityRules, AdministratorMarkerMustMatchExactly) {
   EXPECT_TRUE(IsAdministrator(Store, "Manager"));
   EXPECT_FALSE(IsAdministrator(Store, "Anna"));

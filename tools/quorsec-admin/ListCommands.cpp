@@ -9,13 +9,9 @@
 
 namespace {
 
-// Deleting a group that a user is still in would leave a name in that user's group list that no
-// master list holds.
 void RefuseGroupInUse(const TEIniFile &Store, const std::string &Group) {
-  for (const std::string &User : ReadList(Store, Schema::MainSection, Lists::Users)) {
-    if (ListContains(Store, Schema::UserSection(User), Lists::Groups, Group)) {
-      throw ERefused("group " + Group + " is in use: user " + User + " is in it");
-    }
+  if (const auto User = FirstMemberOfGroup(Store, Group)) {
+    throw ERefused("group " + Group + " is in use: user " + *User + " is in it");
   }
 }
 

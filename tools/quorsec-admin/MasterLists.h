@@ -1,6 +1,6 @@
 #pragma once
 // The three master lists of section "Main" as the commands see them: what a name is called in a
-// message, how a gap in the list reads, and which section holds a name's own lists.
+// message and which kind of list it is.
 
 #include <string>
 
@@ -10,8 +10,6 @@
 struct TMasterList {
   const char *Noun;  // "user", "group", "action"
   const TListKind &Kind;
-  const std::string &MissingItem;
-  std::string (*Section)(const std::string &Name);  // null for actions, which own no section
 };
 
 extern const TMasterList UserList;
@@ -21,7 +19,7 @@ extern const TMasterList ActionList;
 // "user NAME", for messages.
 std::string Named(const TMasterList &List, const std::string &Name);
 
-// Exact comparison; a gap in the list reads as List.MissingItem, as the logon's lookup reads it.
+// Exact comparison, a gap reading as the logon's lookup reads it.
 bool IsListed(const TEIniFile &Store, const TMasterList &List, const std::string &Name);
 
 // Throws ERefused when Name is not listed.

@@ -40,7 +40,7 @@ void AddMember(const TCommandLine &Line, std::ostream &) {
   TEIniFile Store = OpenStore(Line);
   RequireListed(Store, Membership.Holder, Names.Holder);
   RequireListed(Store, Membership.Member, Names.Member);
-  const std::string Section = Membership.Holder.Section(Names.Holder);
+  const std::string Section = Membership.Holder.Kind.OwnSectionPrefix + Names.Holder;
   if (ListContains(Store, Section, Membership.Member.Kind, Names.Member)) {
     throw ERefused(Describe(Membership, Names, " is already listed for "));
   }
@@ -53,8 +53,8 @@ template <const TMembership &Membership>
 void RemoveMember(const TCommandLine &Line, std::ostream &) {
   const TMemberOperands Names = ReadOperands(Line, Membership);
   TEIniFile Store = OpenStore(Line);
-  if (WithdrawFromMemberList(Store, Membership.Holder.Section(Names.Holder), Membership.Member.Kind,
-                             {Names.Member}) == 0) {
+  if (WithdrawFromMemberList(Store, Membership.Holder.Kind.OwnSectionPrefix + Names.Holder,
+                             Membership.Member.Kind, {Names.Member}) == 0) {
     throw ERefused(Describe(Membership, Names, " is not listed for "));
   }
   Store.Release();

@@ -25,18 +25,16 @@ void PrintHelp(const std::vector<TCommand> &Commands, std::ostream &Out) {
   for (const TCommand &Command : Commands) {
     Out << "  " << Command.Name << ' ' << Command.Operands << "\n      " << Command.Summary << '\n';
   }
-  Out << "\nA FILE without a directory is taken from the current directory. Without --key or\n"
-         "--key-file the empty file key is used; a key file's final newline is not part of the "
-         "key.\n"
-         "add-user, passwd and logon read the password as one line of standard input when\n"
-         "--password is not given (a terminal does not echo it); empty input is the empty "
-         "password.\n"
-         "logon prints \"ok COUNT PREVIOUS-LOGON-TIME\" on standard output; a refused logon "
-         "prints\n"
-         "its reason (e.g. \"Password Incorrect\") on standard error, like every refusal, and "
-         "exits 1.\n"
-         "test-access prints yes (exit 0) or no (exit 1, with the reason on standard error).\n"
-         "Exit codes: 0 done, 1 not found or refused, 2 usage error, 3 file error.\n";
+  Out << R"(
+A FILE without a directory is taken from the current directory. Without --key or
+--key-file the empty file key is used; a key file's final newline is not part of the key.
+add-user, passwd and logon read the password as one line of standard input when
+--password is not given (a terminal does not echo it); empty input is the empty password.
+logon prints "ok COUNT PREVIOUS-LOGON-TIME" on standard output; a refused logon prints
+its reason (e.g. "Password Incorrect") on standard error, like every refusal, and exits 1.
+test-access prints yes (exit 0) or no (exit 1, with the reason on standard error).
+Exit codes: 0 done, 1 not found or refused, 2 usage error, 3 file error.
+)";
 }
 
 const TCommand *FindCommand(const std::vector<TCommand> &Commands, const std::string &Name) {
